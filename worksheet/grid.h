@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QTableView>
+
+#include <cstdint>
+#include <memory>
+
+class WorksheetModel;
+
+// Rows and columns count from 0; both ends are included.
+struct CellRange {
+    int first_row = 0;
+    int first_column = 0;
+    int last_row = 0;
+    int last_column = 0;
+
+    static CellRange cell(int row, int column) { return {row, column, row, column}; }
+};
+
+// Colours are 0x00BBGGRR: 255 is red, 0xFF0000 blue, 0xFFFFFF white.
+using BgrColour = std::uint32_t;
+
+// The worksheet grid. The rest of the program touches the sheet only through these operations.
+// A range is cut to the grid; an empty range, or one whose first cell lies outside, does nothing.
+class WorksheetGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit WorksheetGrid(QWidget* parent = nullptr);
+    ~WorksheetGrid() override;
+
+    void set_cell_text(int row, int column, const QString& text);
+    void set_cell_number(int row, int column, double number);
+    QString get_cell_text(int row, int column) const;
+
+    void set_font_size(CellRange range, int size);
+    // 1 bold, 2 italic, 4 underline, 8 strike-out, summed; outside 0..15 nothing changes.
+    void set_font_style(CellRange range, int code);
+    // 2 centred, 3 right, anything else left; always vertically centred.
+    void set_alignment(CellRange range, int code);
+    void set_text_colour(CellRange range, BgrColour colour);
+    void set_back_colour(CellRange range, BgrColour colour);
+    void set_read_only(CellRange range, bool read_only);
+    void merge_cells(CellRange range);
+
+    void set_row_height(int row, int pixels);
+    void set_column_width(int column, int pixels);
+
+    int row_count() const;
+    // Rows beyond the count go; new rows are empty with the default height; below 1 is ignored.
+    void set_row_count(int rows);
+    int column_count() const;
+
+    // Every cell empty with the default format, no merges, default sizes; counts unchanged.
+    void reset_grid();
+
+    const WorksheetModel& sheet() const;
+
+private:
+    friend class GridBatch;
+    std::unique_ptr<WorksheetModel> model_;
+};
+
+// Bulk work (layout, fill, answering) runs inside a batch: the grid announces its changes once,
+// when the batch ends, instead of once per cell.
+class GridBatch {
+public:
+    explicit GridBatch(WorksheetGrid& grid);
+    ~GridBatch();
+    GridBatch(const GridBatch&) = delete;
+    GridBatch& operator=(const GridBatch&) = delete;
+
+private:
+    WorksheetGrid& grid_;
+};
