@@ -28,6 +28,7 @@ PrintPreviewWindow::PrintPreviewWindow(QTableView& grid, QWidget* parent)
     setWindowTitle(QStringLiteral("打印预览"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowState(Qt::WindowMaximized);
+    setModal(true);
     printer_->setDocName(print_job_name);
     printer_->setFullPage(true);
 
