@@ -79,7 +79,7 @@ class PrintPreviewTest : public QObject {
 };
 
 void PrintPreviewTest::opens_maximised_with_its_buttons_in_order() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     const QStringList before = sheet.snapshot();
     QStringList buttons;
     with_preview(sheet.grid(), [&](PrintPreviewWindow& window) {
@@ -101,7 +101,7 @@ void PrintPreviewTest::opens_maximised_with_its_buttons_in_order() {
 }
 
 void PrintPreviewTest::previous_and_next_exist_only_where_the_page_does() {
-    PlainSheet sheet(180);
+    LaidOutSheet sheet(180);
     with_preview(sheet.grid(), [](PrintPreviewWindow& window) {
         QVERIFY(!enabled(window, "按钮_上页"));
         QVERIFY(enabled(window, "按钮_下页"));
@@ -117,7 +117,7 @@ void PrintPreviewTest::previous_and_next_exist_only_where_the_page_does() {
     });
 
     // With side margins of 500 a grid pixel is 1100 / 720 tenths: the 32 rows fit on one page.
-    PlainSheet one_page(30);
+    LaidOutSheet one_page(30);
     set_grid_page_geometry(one_page.grid(), PageGeometry{20, 60, 20, 20, 60, 20, 500});
     with_preview(one_page.grid(), [](PrintPreviewWindow& window) {
         QCOMPARE(page_label(window), QStringLiteral("第 1 页 / 共 1 页"));
@@ -142,7 +142,7 @@ void PrintPreviewTest::goes_to_the_page_asked_for() {
     QFETCH(QString, typed);
     QFETCH(int, page);
 
-    PlainSheet sheet(180);
+    LaidOutSheet sheet(180);
     int low = 0;
     int high = 0;
     const auto answer = [&](QDialog& dialog) {
@@ -171,7 +171,7 @@ void PrintPreviewTest::goes_to_the_page_asked_for() {
 }
 
 void PrintPreviewTest::zooms_and_fits() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     with_preview(sheet.grid(), [](PrintPreviewWindow& window) {
         QPrintPreviewWidget& pages = window.pages();
         click(window, "按钮_等宽");
@@ -211,7 +211,7 @@ void PrintPreviewTest::margins_dialog_keeps_values_in_range_and_restores_default
 }
 
 void PrintPreviewTest::margins_reach_the_preview_and_the_next_print() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     const auto answer = [](QDialog& dialog) {
         auto* margins = qobject_cast<MarginsDialog*>(&dialog);
         if (!margins)
@@ -241,12 +241,12 @@ void PrintPreviewTest::margins_reach_the_preview_and_the_next_print() {
     QVERIFY(contains_spaced(pdf_page_text(pdf, 4), QStringLiteral("第 4 页 / 共 4 页")));
 
     // The margins belong to the grid they were set on.
-    PlainSheet other(90);
+    LaidOutSheet other(90);
     QCOMPARE(grid_page_geometry(other.grid()), PageGeometry{});
 }
 
 void PrintPreviewTest::cancelled_margins_change_nothing() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     const auto answer = [](QDialog& dialog) {
         dialog.show();
         type_into(dialog.findChild<QSpinBox*>(QStringLiteral("数值框_上边距")),
@@ -266,7 +266,7 @@ void PrintPreviewTest::cancelled_margins_change_nothing() {
 }
 
 void PrintPreviewTest::printer_settings_redraw_for_the_paper() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     QString title;
     bool restricted = false;
     const auto answer = [&](QDialog& dialog) {
@@ -295,7 +295,7 @@ void PrintPreviewTest::printer_settings_redraw_for_the_paper() {
 }
 
 void PrintPreviewTest::print_button_closes_and_prints() {
-    PlainSheet sheet(180);
+    LaidOutSheet sheet(180);
     const QString pdf = dir_.filePath(QStringLiteral("from-preview.pdf"));
     bool closed = false;
     with_preview(

@@ -117,7 +117,7 @@ QString PrintSpoolerTest::wait_for_output() {
 }
 
 void PrintSpoolerTest::sheet_reaches_the_queue_as_one_named_job() {
-    PlainSheet sheet(180);
+    LaidOutSheet sheet(180);
     for (int k = 1; k <= 180; ++k)
         sheet.set_question(k, QStringLiteral("%1+%2=").arg(k % 10).arg(k % 7));
     MessageRecorder messages;

@@ -3,20 +3,17 @@
 #include "support/message_box.h"
 #include "worksheet/printing.h"
 
+#include "worksheet/layout.h"
+
 #include <QDialog>
-#include <QHeaderView>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 
 namespace {
-
-constexpr int rows_per_page = 32;
-constexpr int questions_per_page = 90;
 
 QString run_tool(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -35,89 +32,53 @@ QString pdf_info_field(const QString& path, const QString& field) {
 
 } // namespace
 
-PlainSheet::PlainSheet(int question_count) : model_(std::make_unique<QStandardItemModel>()) {
-    const int pages = std::max(1, (question_count + questions_per_page - 1) / questions_per_page);
-    model_->setRowCount(pages * rows_per_page);
-    model_->setColumnCount(9);
-    view_.setModel(model_.get());
-    view_.verticalHeader()->setMinimumSectionSize(0);
-    view_.horizontalHeader()->setMinimumSectionSize(0);
-    for (int g = 0; g < 3; ++g) {
-        view_.setColumnWidth(3 * g, 40);
-        view_.setColumnWidth(3 * g + 1, 150);
-        view_.setColumnWidth(3 * g + 2, 50);
-    }
-    const QStringList headings{QStringLiteral("序号"), QStringLiteral("题目"),
-                               QStringLiteral("答案")};
-    for (int r = 0; r < model_->rowCount(); ++r)
-        view_.setRowHeight(r, 33);
-    for (int p = 0; p < pages; ++p) {
-        const int title = p * rows_per_page;
-        view_.setSpan(title, 0, 1, 9);
-        view_.setRowHeight(title, 40);
-        set_cell(title, 0, QStringLiteral("小学数学题题库"), 26);
-        QFont bold = model_->item(title, 0)->font();
-        bold.setBold(true);
-        model_->item(title, 0)->setFont(bold);
-        for (int c = 0; c < 9; ++c)
-            set_cell(title + 1, c, headings[c % 3], 18);
-    }
-    for (int k = 1; k <= question_count; ++k)
-        set_cell(row_of(k), question_column_of(k) - 1, QString::number(k), 18);
+LaidOutSheet::LaidOutSheet(int question_count) {
+    lay_out_worksheet(grid_, question_count);
 }
 
-PlainSheet::~PlainSheet() = default;
+namespace {
 
-int PlainSheet::row_of(int k) {
+int row_of(int k) {
     const int j = (k - 1) % questions_per_page;
-    return (k - 1) / questions_per_page * rows_per_page + j / 3 + 2;
+    return (k - 1) / questions_per_page * page_rows + j / 3 + 2;
 }
 
-int PlainSheet::question_column_of(int k) {
+int question_column_of(int k) {
     return 3 * ((k - 1) % 3) + 1;
 }
 
-void PlainSheet::set_cell(int row, int column, const QString& text, int pixel_size) {
-    auto* item = new QStandardItem(text);
-    QFont font = view_.font();
-    font.setPixelSize(pixel_size);
-    item->setFont(font);
-    item->setTextAlignment(Qt::AlignCenter);
-    model_->setItem(row, column, item);
+} // namespace
+
+void LaidOutSheet::set_question(int k, const QString& text) {
+    grid_.set_cell_text(row_of(k), question_column_of(k), text);
+    grid_.set_font_size(CellRange::cell(row_of(k), question_column_of(k)), 18);
 }
 
-void PlainSheet::set_question(int k, const QString& text) {
-    model_->setItem(row_of(k), question_column_of(k), new QStandardItem(text));
+void LaidOutSheet::set_answer(int k, const QString& text) {
+    const CellRange cell = CellRange::cell(row_of(k), question_column_of(k) + 1);
+    grid_.set_text_colour(cell, 0xFF0000);
+    grid_.set_cell_text(cell.first_row, cell.first_column, text);
 }
 
-void PlainSheet::set_answer(int k, const QString& text, const QColor& colour) {
-    auto* item = new QStandardItem(text);
-    item->setForeground(colour);
-    model_->setItem(row_of(k), question_column_of(k) + 1, item);
+void LaidOutSheet::mark_answer_wrong(int k) {
+    grid_.set_back_colour(CellRange::cell(row_of(k), question_column_of(k) + 1), 255);
 }
 
-void PlainSheet::mark_answer_wrong(int k) {
-    QStandardItem* item = model_->item(row_of(k), question_column_of(k) + 1);
-    if (!item) {
-        item = new QStandardItem;
-        model_->setItem(row_of(k), question_column_of(k) + 1, item);
-    }
-    item->setBackground(QColor(255, 0, 0));
-}
-
-QStringList PlainSheet::snapshot() const {
+QStringList LaidOutSheet::snapshot() const {
     QStringList cells;
-    for (int r = 0; r < model_->rowCount(); ++r)
-        for (int c = 0; c < model_->columnCount(); ++c) {
-            const QModelIndex index = model_->index(r, c);
-            cells << QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+    const QAbstractItemModel& model = *grid_.model();
+    for (int r = 0; r < model.rowCount(); ++r)
+        for (int c = 0; c < model.columnCount(); ++c) {
+            const QModelIndex index = model.index(r, c);
+            cells << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
                          .arg(index.data(Qt::DisplayRole).toString(),
                               index.data(Qt::FontRole).toString(),
                               index.data(Qt::TextAlignmentRole).toString(),
                               index.data(Qt::ForegroundRole).toString(),
                               index.data(Qt::BackgroundRole).toString())
-                         .arg(view_.rowHeight(r))
-                         .arg(view_.columnWidth(c));
+                         .arg(grid_.rowHeight(r))
+                         .arg(grid_.columnWidth(c))
+                         .arg(grid_.rowSpan(r, c) * 100 + grid_.columnSpan(r, c));
         }
     return cells;
 }

@@ -1,39 +1,34 @@
 #pragma once
 
-#include <QColor>
+#include "worksheet/grid.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTableView>
 
 #include <functional>
-#include <memory>
 
 class QDialog;
-class QStandardItemModel;
 
-// A worksheet as the program lays it out: pages of 32 rows, a merged bold title row 40 pixels
-// high, a heading row, 30 rows of three numbered questions; columns 40, 150, 50 three times.
-class PlainSheet {
+// The worksheet grid laid out for a number of questions, as the program lays it out, with
+// questions, answers and marks written through the grid's operations.
+class LaidOutSheet {
   public:
-    explicit PlainSheet(int question_count);
-    ~PlainSheet();
+    explicit LaidOutSheet(int question_count);
 
-    QTableView& grid() { return view_; }
+    WorksheetGrid& grid() { return grid_; }
     // Question k counts from 1 over the whole sheet.
-    static int row_of(int k);
-    static int question_column_of(int k);
     void set_question(int k, const QString& text);
-    void set_answer(int k, const QString& text, const QColor& colour);
+    // Written in blue, as the answer action does.
+    void set_answer(int k, const QString& text);
+    // Painted red, as grading does.
     void mark_answer_wrong(int k);
     // Every cell's text, font, alignment and colours, to show that printing changed nothing.
     QStringList snapshot() const;
 
   private:
-    void set_cell(int row, int column, const QString& text, int pixel_size);
-
-    QTableView view_;
-    std::unique_ptr<QStandardItemModel> model_;
+    WorksheetGrid grid_;
 };
 
 // Answers every dialog of printing while it lives; the default answer prints to a PDF file.

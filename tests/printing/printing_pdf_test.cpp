@@ -53,7 +53,7 @@ class PrintingPdfTest : public QObject {
 };
 
 void PrintingPdfTest::start_up_sheet_prints_title_headings_and_numbers() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     const QStringList before = sheet.snapshot();
     const QString pdf = dir_.filePath(QStringLiteral("start.pdf"));
     bool dialog_restricted = false;
@@ -109,7 +109,7 @@ void PrintingPdfTest::pages_and_footers_follow_the_row_heights() {
     QFETCH(PageGeometry, geometry);
     QFETCH(int, pages);
 
-    PlainSheet sheet(questions);
+    LaidOutSheet sheet(questions);
     set_grid_page_geometry(sheet.grid(), geometry);
     const QString pdf = dir_.filePath(QStringLiteral("pages-%1.pdf").arg(QTest::currentDataTag()));
     print_to_pdf(sheet.grid(), pdf);
@@ -122,7 +122,7 @@ void PrintingPdfTest::pages_and_footers_follow_the_row_heights() {
 }
 
 void PrintingPdfTest::rows_stay_whole_and_worksheet_pages_run_on() {
-    PlainSheet sheet(180);
+    LaidOutSheet sheet(180);
     const QString pdf = dir_.filePath(QStringLiteral("whole-rows.pdf"));
     print_to_pdf(sheet.grid(), pdf);
 
@@ -138,9 +138,9 @@ void PrintingPdfTest::rows_stay_whole_and_worksheet_pages_run_on() {
 }
 
 void PrintingPdfTest::colours_reach_the_page() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     sheet.set_question(1, QStringLiteral("7+5="));
-    sheet.set_answer(1, QStringLiteral("12"), QColor(0, 0, 255));
+    sheet.set_answer(1, QStringLiteral("12"));
     sheet.set_question(5, QStringLiteral("9+9="));
     sheet.mark_answer_wrong(5);
     const QString pdf = dir_.filePath(QStringLiteral("colours.pdf"));
@@ -177,7 +177,7 @@ void PrintingPdfTest::colours_reach_the_page() {
 }
 
 void PrintingPdfTest::cancel_prints_nothing() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     MessageRecorder messages;
     DialogAnswers answers([](QDialog&) { return false; });
     print_grid(sheet.grid());
@@ -186,7 +186,7 @@ void PrintingPdfTest::cancel_prints_nothing() {
 }
 
 void PrintingPdfTest::no_printer_is_reported_once() {
-    PlainSheet sheet(90);
+    LaidOutSheet sheet(90);
     MessageRecorder messages;
     const QString pdf = dir_.filePath(QStringLiteral("no-such-folder/sheet.pdf"));
     print_to_pdf(sheet.grid(), pdf);
@@ -195,7 +195,7 @@ void PrintingPdfTest::no_printer_is_reported_once() {
 }
 
 void PrintingPdfTest::refused_page_cancels_without_a_message() {
-    PlainSheet sheet(450);
+    LaidOutSheet sheet(450);
     MessageRecorder messages;
     RefusingPrinter printer(2);
     printer.setOutputFormat(QPrinter::PdfFormat);
