@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QPalette>
 
+#include <limits>
+
 namespace {
 bool is_typable(QChar c) {
     return c == u'-' || (c >= u'0' && c <= u'9');
@@ -33,6 +35,7 @@ QString typable_part(const QString& text) {
 
 ConditionBox::ConditionBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
     setAlignment(Qt::AlignCenter);
+    setMaxLength(std::numeric_limits<int>::max());
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);
@@ -65,7 +68,9 @@ void ConditionBox::inputMethodEvent(QInputMethodEvent* event) {
 
 void ConditionBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // The box's own context menu (to paste, say) is not leaving the box.
-    if (event->reason() != Qt::PopupFocusReason)
+    // Only a move to another control leaves the box. Its own context menu (to paste, say),
+    // another window taking over (a message box among them) and the window closing do not:
+    // the focus comes back to the box, or the box goes with its window.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         emit focus_left();
 }

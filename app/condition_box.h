@@ -11,7 +11,7 @@ class ConditionBox : public QLineEdit {
     ConditionBox(const QString& text, QWidget* parent);
 
   signals:
-    // The box has lost the focus to another control or window (not to its own context menu).
+    // The focus has moved from the box to another control of its window.
     void focus_left();
 
   protected:

@@ -291,6 +291,14 @@ void SchemePainter::drawComplexControl(ComplexControl control, const QStyleOptio
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
+// The message box's OK button shows its caption alone, as the message shows no icon.
+int SchemePainter::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                             QStyleHintReturn* returned) const {
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+}
+
 void SchemePainter::polish(QWidget* widget) {
     QProxyStyle::polish(widget);
     // Fusion leaves line edits out of hover tracking; the painter's edit frame lights up too.

@@ -14,6 +14,8 @@ class SchemePainter : public QProxyStyle {
                        const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override;
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;
 };
