@@ -7,7 +7,7 @@ morvane_packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-noto-cjk fontconfig
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
   poppler-utils
   cups cups-client printer-driver-cups-pdf
 )
