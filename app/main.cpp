@@ -1,5 +1,6 @@
 #include "app/fatal_end.h"
 #include "app/main_window.h"
+#include "app/program_identity.h"
 #include "generation/question_lists.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int run_program(int argc, char** argv) {
     create_question_lists();
     std::atexit(release_question_lists);
     QApplication application(argc, argv);
+    set_up_program_identity(application);
     try {
         return run_main_window();
     } catch (const std::bad_alloc&) {

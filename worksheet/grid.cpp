@@ -51,6 +51,10 @@ WorksheetGrid::WorksheetGrid(QWidget* parent)
     setModel(model_.get());
     setShowGrid(true);
     setGridStyle(Qt::SolidLine);
+    // "序号" at 18 px only just fits its 40-px column: keep it on one line and show what fits,
+    // rather than wrapping it and cutting it down to "序…".
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     // The grid line colour is a style hint; a style sheet pins it whatever style paints the
     // window.
     setStyleSheet(QStringLiteral("QTableView { gridline-color: black; }"));
