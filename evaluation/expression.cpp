@@ -72,7 +72,8 @@ Wide combine(QChar symbol, std::int64_t left, std::int64_t right) {
         return left * right;
     if (left == 0 || right == 0)
         return std::nullopt;
-    if (remainder_of(static_cast<double>(left), static_cast<double>(right)) != 0.0)
+    // The remainder x - y × trunc(x / y) of whole numbers, exact in 64 bits.
+    if (left % right != 0)
         return std::nullopt;
     return left / right;
 }
@@ -97,15 +98,14 @@ Wide two_operand_value(QStringView text) {
     return std::nullopt;
 }
 
-// One symbol in the normalised three-operand text: how often, where first and where last.
+// One symbol in the normalised three-operand text: how often, and where first.
 struct Occurrences {
     int count;
     int first;
-    int last;
 };
 
 Occurrences occurrences_of(QStringView text, QStringView symbol) {
-    return {count_occurrences(text, symbol), find_first(text, symbol), find_last(text, symbol)};
+    return {count_occurrences(text, symbol), find_first(text, symbol)};
 }
 
 struct Census {
@@ -127,12 +127,13 @@ struct Step {
 // Step 1: one symbol occurs exactly twice; the row goes by the first of ×, ÷, +, - present.
 Step same_symbol_twice(QStringView t, const Census& c) {
     if (c.times.count > 0)
-        return {before(t, c.times.last), times_symbol, text_after(t, times_symbol)};
+        return {before(t, find_last(t, times_symbol)), times_symbol, text_after(t, times_symbol)};
     if (c.divide.count > 0)
-        return {before(t, c.divide.last), divide_symbol, text_after(t, divide_symbol)};
+        return {before(t, find_last(t, divide_symbol)), divide_symbol,
+                text_after(t, divide_symbol)};
     if (c.plus.count > 0)
         return {behind(t, c.plus.first), plus_symbol, before(t, c.plus.first)};
-    return {before(t, c.minus.last), minus_symbol, text_after(t, minus_symbol)};
+    return {before(t, find_last(t, minus_symbol)), minus_symbol, text_after(t, minus_symbol)};
 }
 
 // Step 2: "×" once and "÷" once; the one that comes first is done first.

@@ -23,20 +23,21 @@ AnswerRange read_answer_range(const ConditionsView& conditions) {
 
 // The operator's result for (a, b), exact in 64 bits, or nothing when the operand conditions
 // fail. A result outside 32 bits never lies in the answer range, so it is never accepted.
-std::optional<std::int64_t> pair_result(QChar op, std::int64_t a, std::int64_t b) {
+std::optional<std::int64_t> pair_result(QChar op, int a, int b) {
     switch (op.unicode()) {
     case u'+':
-        return a + b;
+        return std::int64_t{a} + b;
     case u'-':
-        return a - b;
+        return std::int64_t{a} - b;
     case u'×':
         if (a == 0 || b == 0)
             return std::nullopt;
-        return a * b;
+        return std::int64_t{a} * b;
     case u'÷':
-        if (a == 0 || b == 0 || remainder_of(static_cast<double>(a), static_cast<double>(b)) != 0)
+        // Any a divides by -1 exactly; asking a % -1 in 32 bits would overflow for the smallest a.
+        if (a == 0 || b == 0 || (b != -1 && a % b != 0))
             return std::nullopt;
-        return a / b;
+        return std::int64_t{a} / b;
     default:
         return std::nullopt;
     }

@@ -143,6 +143,8 @@ void TestGeneration::pair_pool_contents_data() {
         conditions("0", "20", "-5", "5", "-", "90"), {201}, 0, 20, "3-8=");
     row("enumerated negative operands", false, conditions("-3", "3", "-10", "10", "+", "90"), {49},
         -3, 3, "-3+-3=");
+    row("enumerated ÷ with negative operands", false, conditions("-2", "2", "-10", "10", "÷", "90"),
+        {12}, -2, 2, "-2÷-1=");
     row("enumerated high below low", false, conditions("20", "0", "0", "20", "+", "90"), {0}, 0, 0);
     row("enumerated sums beyond 32 bits", false,
         conditions("2147483646", "2147483647", "0", "2147483647", "+", "90"), {0}, 0, 0);
