@@ -192,7 +192,7 @@ Wide three_operand_value(QStringView text) {
     if (!step)
         return std::nullopt;
     const Wide first = two_operand_value(step->piece);
-    // A failed division in the first piece fails the question; nothing is rebuilt.
+    // A first piece with a "÷" that comes out -1 (a failed division) fails the question.
     if (find_first(step->piece, divide_symbol) > 0 && value_of(first) == -1)
         return std::nullopt;
     // A first result beyond 32 bits has no decimal text to write back.
