@@ -22,7 +22,7 @@ bool is_blank(char16_t u) {
 
 char16_t ascii_lower(char16_t u) { return (u >= u'A' && u <= u'Z') ? u + (u'a' - u'A') : u; }
 
-bool matches_at(const QString& text, qsizetype at, qsizetype end, const QString& marker,
+bool matches_at(QStringView text, qsizetype at, qsizetype end, QStringView marker,
                 bool ignore_case) {
     if (at + marker.size() > end)
         return false;
@@ -40,7 +40,7 @@ bool matches_at(const QString& text, qsizetype at, qsizetype end, const QString&
 }
 
 // Width of the character at i: a surrogate pair is one character of two units.
-qsizetype char_width(const QString& text, qsizetype i) {
+qsizetype char_width(QStringView text, qsizetype i) {
     return (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2
                                                                                              : 1;
 }
@@ -48,6 +48,10 @@ qsizetype char_width(const QString& text, qsizetype i) {
 } // namespace
 
 int text_to_int(const QString& text) {
+    return text_to_int(QStringView(text));
+}
+
+int text_to_int(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && is_blank(narrowed(text[i])))
@@ -82,6 +86,24 @@ int real_to_int(double value) {
 
 QString int_to_text(int value) { return QString::number(value); }
 
+qsizetype write_int_text(int value, char16_t* out) {
+    // Through the unsigned magnitude, so that the smallest int has a magnitude too.
+    std::uint32_t magnitude =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+    char16_t reversed[10];
+    qsizetype digits = 0;
+    do {
+        reversed[digits++] = static_cast<char16_t>(u'0' + magnitude % 10u);
+        magnitude /= 10u;
+    } while (magnitude != 0);
+    qsizetype n = 0;
+    if (value < 0)
+        out[n++] = u'-';
+    while (digits > 0)
+        out[n++] = reversed[--digits];
+    return n;
+}
+
 QString real_to_text(double value) { return QString::asprintf("%.13g", value); }
 
 int text_length(const QString& text) { return static_cast<int>(text.size()); }
@@ -94,7 +116,19 @@ QString right_part(const QString& text, int n) {
     return n <= 0 ? QString() : text.right(n);
 }
 
+QStringView left_part(QStringView text, int n) {
+    return n <= 0 ? QStringView() : text.left(n);
+}
+
+QStringView right_part(QStringView text, int n) {
+    return n <= 0 ? QStringView() : text.right(n);
+}
+
 int find_first(const QString& text, const QString& marker, int start, bool ignore_case) {
+    return find_first(QStringView(text), QStringView(marker), start, ignore_case);
+}
+
+int find_first(QStringView text, QStringView marker, int start, bool ignore_case) {
     const qsizetype end = text.size();
     const qsizetype from = start <= 1 ? 0 : start - 1;
     if (from >= end)
@@ -110,6 +144,10 @@ int find_first(const QString& text, const QString& marker, int start, bool ignor
 
 int find_last(const QString& text, const QString& marker, std::optional<int> start,
               bool ignore_case) {
+    return find_last(QStringView(text), QStringView(marker), start, ignore_case);
+}
+
+int find_last(QStringView text, QStringView marker, std::optional<int> start, bool ignore_case) {
     qsizetype end = text.size();
     if (start) {
         if (*start <= 1)
